@@ -1,0 +1,1 @@
+#include "calc/design_calculation.h"

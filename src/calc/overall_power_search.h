@@ -1,0 +1,28 @@
+#pragma once
+
+namespace ostrelta {
+
+inline constexpr long Search_pass_limit = 1'000'000;
+
+enum class TSearch_end {
+    In_band,          // the overall power came within 0.98 to 1.02 of the trial power
+    Fallback,         // the passes ran out; the overall power comes from the fallback formula
+    Trial_collapsed,  // the next trial power would have been 0 or below
+    Beyond_range,     // an overall power does not fit a float
+};
+
+struct TOverall_power_search {
+    float P_trial;          // W, the last trial power that was evaluated
+    float current_density;  // A/mm², at P_trial
+    float P_overall;        // W
+    long steps;             // trial power changes made
+    TSearch_end end;
+};
+
+// Steps a trial power by 0.5 W from the load power until the overall power of
+// the core at the winding current density for that trial power agrees with it
+// within 2 %, for at most Search_pass_limit passes.
+TOverall_power_search Overall_power_search(float S_core, float S_window, float f_Hz, float B_work,
+                                           float efficiency, float P_load);
+
+}  // namespace ostrelta

@@ -1,0 +1,3 @@
+#include "calc/design_calculation.h"
+
+#include <gtest/gtest.h>
