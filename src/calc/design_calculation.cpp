@@ -1,5 +1,6 @@
 #include "design_calculation.h"
 
+#include "acceptance_checks.h"
 #include "core_parameters.h"
 #include "extended_arithmetic.h"
 #include "load_power.h"
@@ -12,25 +13,6 @@ namespace ostrelta {
 namespace {
 
 using Msg = TCalculation_message;
-
-// The limits on the finished design, in the order they are tested. A value
-// that has not been computed is NaN, and no comparison with NaN holds.
-std::optional<Msg> First_limit_error(const TDesign_results& r)
-{
-    if (r.P_load > 5000) {
-        return Msg::Load_above_5kW;
-    }
-    if (r.P_load < 25) {
-        return Msg::Load_below_25W;
-    }
-    if (r.w1 < 1) {
-        return Msg::Turns_w1_below_1;
-    }
-    if (r.L1 < Dbl_0_000000001) {
-        return Msg::L1_below_1nH;
-    }
-    return std::nullopt;
-}
 
 // Inputs that the field checks admit can still drive a formula outside
 // ordinary arithmetic: an efficiency at or below zero (loads of about 1 to
@@ -110,15 +92,11 @@ TCalculation_outcome Run_design_calculation(const TDesign_input& input, TConvert
     }
 
     // Stage 6: overall power against the used power.
-    if (r.P_overall < r.P_used) {
-        outcome.error = Msg::Overall_below_used;
+    outcome.error = Overall_power_error(r.P_overall, r.P_used);
+    if (outcome.error) {
         return outcome;
     }
-    if (r.P_overall == r.P_used) {
-        outcome.error = Msg::Overall_equals_used;
-        return outcome;
-    }
-    if (static_cast<ext>(r.P_used) * Dbl_0_2 + r.P_used > r.P_overall) {
+    if (Overall_margin_low(r.P_overall, r.P_used)) {
         outcome.warnings.push_back(Msg::Overall_margin_low);
     }
 
@@ -137,7 +115,7 @@ TCalculation_outcome Run_design_calculation(const TDesign_input& input, TConvert
     }
 
     // Stage 8: shape of the primary current.
-    if (r.I1_tri > Store(Dbl_0_1 * r.I1_rect)) {
+    if (Triangular_current_high(r.I1_tri, r.I1_rect)) {
         outcome.warnings.push_back(Msg::Triangular_current_high);
     }
 
