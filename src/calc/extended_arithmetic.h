@@ -4,6 +4,7 @@
 // formula is evaluated in long double (the x87 80-bit format), left to right,
 // and its value is rounded to float once, when it is stored.
 
+#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -48,9 +49,11 @@ inline bool Fits_float(ext value)
 }
 
 // Rounds an extended value to the float that is stored. Callers check
-// Fits_float first wherever the value can leave the float range.
+// Fits_float first wherever the value can leave the float range; builds with
+// assertions (the sanitizer build) verify that they did.
 inline float Store(ext value)
 {
+    assert(Fits_float(value));
     return static_cast<float>(value);
 }
 
