@@ -8,7 +8,7 @@ namespace ostrelta {
 namespace {
 
 // Every text the calculation gives the user, keyed by its identifier.
-constexpr std::array<std::pair<TCalc_text, std::string_view>, 12> Texts{{
+constexpr std::array<std::pair<TCalc_text, std::string_view>, 37> Texts{{
     {TCalc_text::No_load,
      "Трансформатор T2 должен работать на нагрузку. Заполните, пожалуйста, как минимум одну пару соответствующих полей ввода строк \"Напряжение(я), подводимое(ые) к нагрузке Uн, B\" и \"Ток(и), подводимый(ые) к нагрузке Iн, A\". При этом произведение токов и напряжений должно быть не менее 25 ВА, но не более 5000 ВА."},
     {TCalc_text::Overall_below_used,
@@ -30,6 +30,31 @@ constexpr std::array<std::pair<TCalc_text, std::string_view>, 12> Texts{{
     {TCalc_text::L1_caption_mH, "Индуктивность первичной обмотки Т2 L1, мГн"},
     {TCalc_text::L1_caption_uH, "Индуктивность первичной обмотки Т2 L1, мкГн"},
     {TCalc_text::Turns_below_one, "Менее 1"},
+    {TCalc_text::Row_P_load, "Потребляемая нагрузкой мощность Pн, Вт"},
+    {TCalc_text::Row_P_used, "Используемая мощность трансформатора Pисп, Вт"},
+    {TCalc_text::Row_P_overall, "Габаритная мощность трансформатора Pгаб, Вт"},
+    {TCalc_text::Row_efficiency_pct, "КПД трансформатора, %"},
+    {TCalc_text::Row_U1, "Напряжение на первичной обмотке Т2 U1, В"},
+    {TCalc_text::Row_I1_max, "Максимальный полный ток первичной обмотки Т2 I1макс, А"},
+    {TCalc_text::Row_I1_rect, "Прямоугольная составляющая тока первичной обмотки Т2 I1п, А"},
+    {TCalc_text::Row_I1_tri, "Треугольная составляющая тока первичной обмотки Т2 I1т, А"},
+    {TCalc_text::Row_w1, "Число витков первичной обмотки Т2 w1, витков"},
+    {TCalc_text::Row_d1, "Диаметр провода первичной обмотки Т2 d1-1, мм"},
+    {TCalc_text::Row_w2, "Число(а) витков вторичной(ых) обмотки(ок) Т2 w2, витков"},
+    {TCalc_text::Row_d2, "Диаметр(ы) провода(ов) вторичной(ых) обмотки(ок) Т2, мм"},
+    {TCalc_text::Row_S_window, "Площадь окна выбранного магнитопровода So, см2"},
+    {TCalc_text::Row_S_core, "Площадь сечения выбранного магнитопровода Sc, см2"},
+    {TCalc_text::Row_l_mean, "Длина средней линии магнитопровода lср.л, см"},
+    {TCalc_text::Output_turns_1, "Число витков 1 вторичной обмотки Т2 w2-1, витков"},
+    {TCalc_text::Output_turns_2, "Число витков 2 вторичной обмотки Т2 w2-2, витков"},
+    {TCalc_text::Output_turns_3, "Число витков 3 вторичной обмотки Т2 w2-3, витков"},
+    {TCalc_text::Output_turns_4, "Число витков 4 вторичной обмотки Т2 w2-4, витков"},
+    {TCalc_text::Output_turns_5, "Число витков 5 вторичной обмотки Т2 w2-5, витков"},
+    {TCalc_text::Output_wire_1, "Диаметр провода 1 вторичной обмотки Т2 d2-1, мм"},
+    {TCalc_text::Output_wire_2, "Диаметр провода 2 вторичной обмотки Т2 d2-2, мм"},
+    {TCalc_text::Output_wire_3, "Диаметр провода 3 вторичной обмотки Т2 d2-3, мм"},
+    {TCalc_text::Output_wire_4, "Диаметр провода 4 вторичной обмотки Т2 d2-4, мм"},
+    {TCalc_text::Output_wire_5, "Диаметр провода 5 вторичной обмотки Т2 d2-5, мм"},
 }};
 
 }  // namespace

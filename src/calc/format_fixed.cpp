@@ -1,60 +1,32 @@
 #include "format_fixed.h"
 
+#include "decimal_expansion.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <system_error>
 
 namespace ostrelta {
 
 namespace {
 
-constexpr int Expansion_digits = 18;
-
-// The value as 0.d1 d2 ... d18 * 10^exponent.
+// A value rounded for display: 0.d1 d2 ... dn * 10^exponent, no digits for 0.
 struct TDecimal {
     std::string digits;  // significant digits, most significant first
     int exponent = 0;
 };
 
-TDecimal Expand(float value)
+// Keeps `count` significant digits of the 18-digit expansion, rounding half
+// up on the first dropped one.
+TDecimal Round_to(const TDecimal_expansion& expansion, int count)
 {
-    // Scientific form with 17 digits after the point: d.ddd...e±xx, exact and
-    // correctly rounded, independent of the C locale.
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(static_cast<double>(value)),
-                                         std::chars_format::scientific, Expansion_digits - 1);
-    TDecimal decimal;
-    if (ec != std::errc{}) {
-        return decimal;
-    }
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    const std::size_t e = text.find('e');
-    for (char c : text.substr(0, e)) {
-        if (c != '.') {
-            decimal.digits += c;
-        }
-    }
-    int exponent = 0;
-    const std::string_view exponent_text = text.substr(e + 1);
-    const char* first = exponent_text.data() + (exponent_text.front() == '+' ? 1 : 0);
-    std::from_chars(first, exponent_text.data() + exponent_text.size(), exponent);
-    decimal.exponent = exponent + 1;
-    return decimal;
-}
-
-// Keeps `count` significant digits, rounding half up on the first dropped one.
-TDecimal Round_to(const TDecimal& decimal, int count)
-{
-    TDecimal rounded{decimal.digits.substr(0, static_cast<std::size_t>(std::max(count, 0))), decimal.exponent};
-    const bool round_up = count >= 0 && count < static_cast<int>(decimal.digits.size())
-                          && decimal.digits[static_cast<std::size_t>(count)] >= '5';
+    const bool round_up = count >= 0 && count < Expansion_digits
+                          && expansion.digits[static_cast<std::size_t>(count)] >= '5';
     if (count <= 0) {
         // No digit is kept: the value becomes 0, or one unit of the last kept place.
-        rounded.digits = round_up ? "1" : "";
-        rounded.exponent = decimal.exponent - count + 1;
-        return rounded;
+        return {round_up ? "1" : "", expansion.exponent - count + 1};
     }
+    TDecimal rounded{std::string(expansion.digits.data(), static_cast<std::size_t>(std::min(count, Expansion_digits))),
+                     expansion.exponent};
     if (round_up) {
         int i = count - 1;
         while (i >= 0 && rounded.digits[static_cast<std::size_t>(i)] == '9') {
@@ -99,8 +71,11 @@ std::string Format_fixed(float value, int precision, int decimals, std::string_v
         // Never reached by the results of a run without error, which are all finite.
         return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
     }
-    const TDecimal expanded = Expand(value);
-    TDecimal kept = value == 0 ? TDecimal{} : Round_to(expanded, std::min(precision, expanded.exponent + decimals));
+    TDecimal kept;
+    if (value != 0) {
+        const TDecimal_expansion expansion = Decimal_expansion(value);
+        kept = Round_to(expansion, std::min(precision, expansion.exponent + decimals));
+    }
     if (Is_zero(kept)) {
         kept = TDecimal{};
     }
