@@ -1,0 +1,59 @@
+// Writes pictures of the calculation windows, as they open and after the
+// worked example has been calculated, into the folder given as argument.
+
+#include "bridge_floor_window.h"
+#include "bridge_window.h"
+#include "message_sink.h"
+#include "with_average_conclusion_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+// Messages are written to standard error instead of waiting in a box.
+class TPrinted_messages final : public ostrelta::TMessage_sink {
+public:
+    void Show_message(QWidget*, const QString& text) override { QTextStream(stderr) << text << '\n'; }
+};
+
+bool Save(QWidget& window, const QDir& folder, const QString& name)
+{
+    window.show();
+    QApplication::processEvents();
+    const bool saved = window.grab().save(folder.filePath(name));
+    if (!saved) {
+        QTextStream(stderr) << "cannot write " << folder.filePath(name) << '\n';
+    }
+    return saved;
+}
+
+template <class TWindow>
+bool Picture_window(const QDir& folder, const QString& name)
+{
+    TPrinted_messages messages;
+    TWindow window(messages);
+    bool saved = Save(window, folder, name + QStringLiteral("-initial.png"));
+    window.Fill_example();
+    window.Calculate();
+    saved = Save(window, folder, name + QStringLiteral("-example.png")) && saved;
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    if (!QDir().mkpath(folder.path())) {
+        return 1;
+    }
+    bool saved = Picture_window<ostrelta::TBridge_floor>(folder, QStringLiteral("half-bridge"));
+    saved = Picture_window<ostrelta::TBridge>(folder, QStringLiteral("full-bridge")) && saved;
+    saved = Picture_window<ostrelta::TWith_average_conclusion>(folder, QStringLiteral("centre-tapped")) && saved;
+    return saved ? 0 : 1;
+}
