@@ -42,7 +42,7 @@ QRect Edit_geometry(int field)
 }  // namespace
 
 TInput_group::TInput_group(const TWindow_variant& variant, QWidget* parent)
-    : QGroupBox(Window_text(TWindow_text::Group_input), parent)
+    : TFramed_group(Window_text(TWindow_text::Group_input), parent)
 {
     setObjectName(variant.Name("GroupBox", 1));
     setStatusTip(title());

@@ -3,7 +3,7 @@
 #include "input/field_texts.h"
 #include "input/input_field.h"
 
-#include <QGroupBox>
+#include "framed_group.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ class TUp_down;
 
 // The group "Исходные данные": eight captioned rows holding the 21 edit
 // boxes, in the order of the input fields, and the spinner of the supply rise.
-class TInput_group final : public QGroupBox {
+class TInput_group final : public TFramed_group {
 public:
     TInput_group(const TWindow_variant& variant, QWidget* parent);
 

@@ -71,7 +71,7 @@ QString Value_hint(int row, int output)
 }  // namespace
 
 TResult_group::TResult_group(const TWindow_variant& variant, QWidget* parent)
-    : QGroupBox(Window_text(TWindow_text::Group_results), parent)
+    : TFramed_group(Window_text(TWindow_text::Group_results), parent)
 {
     setObjectName(variant.Name("GroupBox", 2));
     setStatusTip(title());

@@ -3,7 +3,7 @@
 #include "calc/design_input.h"
 #include "calc/result_texts.h"
 
-#include <QGroupBox>
+#include "framed_group.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ class TValue_label;
 // The group "Результаты расчёта": sixteen captioned rows of value labels
 // (five output columns in rows 12 and 13) and the curtain that covers the
 // values while they do not belong to the data in the fields.
-class TResult_group final : public QGroupBox {
+class TResult_group final : public TFramed_group {
 public:
     TResult_group(const TWindow_variant& variant, QWidget* parent);
 
