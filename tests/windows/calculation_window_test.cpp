@@ -18,9 +18,11 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -110,6 +112,7 @@ private slots:
     void Menu_items_have_names_captions_and_pictures_data() { Add_topologies(); }
     void Menu_items_have_names_captions_and_pictures();
     void Accessible_names_of_fields_and_values();
+    void Message_box_has_the_application_caption_and_one_button();
 
 private:
     std::unique_ptr<TModal_guard> guard_;
@@ -570,6 +573,29 @@ void TCalculation_window_test::Accessible_names_of_fields_and_values()
     w.Edit(1)->setText(QStringLiteral("311"));
     QVERIFY(value->text(QAccessible::Value).isEmpty());
     QVERIFY(value->state().invisible);
+}
+
+void TCalculation_window_test::Message_box_has_the_application_caption_and_one_button()
+{
+    guard_.reset();  // this test opens the real box and closes it itself
+    QString caption;
+    QString text;
+    int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        buttons = static_cast<int>(box->buttons().size());
+        icon = box->icon();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    TMessage_box_sink().Show_message(nullptr, QStringLiteral("Проверка"));
+    QCOMPARE(caption, QStringLiteral("Ostrelta"));
+    QCOMPARE(text, QStringLiteral("Проверка"));
+    QCOMPARE(buttons, 1);
+    QCOMPARE(icon, QMessageBox::NoIcon);
 }
 
 }  // namespace ostrelta::testing

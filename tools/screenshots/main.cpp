@@ -1,5 +1,7 @@
 // Writes pictures of the calculation windows, as they open and after the
-// worked example has been calculated, into the folder given as argument.
+// worked example has been calculated, into the folder given as argument; or,
+// with --show half-bridge|full-bridge|centre-tapped, opens one window to be
+// looked at and used by hand.
 
 #include "bridge_floor_window.h"
 #include "bridge_window.h"
@@ -43,11 +45,34 @@ bool Picture_window(const QDir& folder, const QString& name)
     return saved;
 }
 
+template <class TWindow>
+int Show_window()
+{
+    ostrelta::TMessage_box_sink messages;
+    TWindow window(messages);
+    window.exec();
+    return 0;
+}
+
+int Show(const QString& name)
+{
+    if (name == QLatin1String("full-bridge")) {
+        return Show_window<ostrelta::TBridge>();
+    }
+    if (name == QLatin1String("centre-tapped")) {
+        return Show_window<ostrelta::TWith_average_conclusion>();
+    }
+    return Show_window<ostrelta::TBridge_floor>();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--show")) {
+        return Show(argc > 2 ? QString::fromLatin1(argv[2]) : QString());
+    }
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     if (!QDir().mkpath(folder.path())) {
         return 1;
