@@ -1,11 +1,18 @@
-// Writes pictures of the calculation windows, as they open and after the
-// worked example has been calculated, into the folder given as argument; or,
+// Writes pictures of the main window, the information windows and the
+// calculation windows (as they open and after the worked example has been
+// calculated) into the folder given as argument; or,
 // with --show half-bridge|full-bridge|centre-tapped, opens one window to be
 // looked at and used by hand.
 
+#include "about_program.h"
+#include "author_site.h"
 #include "bridge_floor_window.h"
 #include "bridge_window.h"
+#include "faq_window.h"
+#include "license_window.h"
 #include "message_sink.h"
+#include "support_window.h"
+#include "variants_calculation.h"
 #include "with_average_conclusion_window.h"
 
 #include <QApplication>
@@ -77,7 +84,20 @@ int main(int argc, char** argv)
     if (!QDir().mkpath(folder.path())) {
         return 1;
     }
-    bool saved = Picture_window<ostrelta::TBridge_floor>(folder, QStringLiteral("half-bridge"));
+    TPrinted_messages messages;
+    ostrelta::TDesktop_url_opener browser;
+    ostrelta::TVariants_calculation main_window(messages, browser);
+    bool saved = Save(main_window, folder, QStringLiteral("main-window.png"));
+    ostrelta::TAbout_program about(browser);
+    about.Show_time();
+    saved = Save(about, folder, QStringLiteral("about.png")) && saved;
+    ostrelta::TLicense license;
+    saved = Save(license, folder, QStringLiteral("license.png")) && saved;
+    ostrelta::TSupport_materially support;
+    saved = Save(support, folder, QStringLiteral("support.png")) && saved;
+    ostrelta::TFAQ faq;
+    saved = Save(faq, folder, QStringLiteral("faq.png")) && saved;
+    saved = Picture_window<ostrelta::TBridge_floor>(folder, QStringLiteral("half-bridge")) && saved;
     saved = Picture_window<ostrelta::TBridge>(folder, QStringLiteral("full-bridge")) && saved;
     saved = Picture_window<ostrelta::TWith_average_conclusion>(folder, QStringLiteral("centre-tapped")) && saved;
     return saved ? 0 : 1;
