@@ -53,12 +53,13 @@ bool THint_tracker::eventFilter(QObject* watched, QEvent* event)
     // Leave events run from the innermost control outwards and enter events
     // from the outermost inwards, so the last one names the control under
     // the pointer.
+    // The pointer over no window of the application shows no hint.
     if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
         const auto* widget = static_cast<const QWidget*>(watched);
-        if (event->type() == QEvent::Leave && widget != window_) {
-            widget = widget->parentWidget();
+        if (event->type() == QEvent::Leave) {
+            widget = widget->isWindow() ? nullptr : widget->parentWidget();
         }
-        pointer_hint_ = Hint_over(widget);
+        pointer_hint_ = widget == nullptr ? QString() : Hint_over(widget);
         Show(pointer_hint_);
     }
     return QObject::eventFilter(watched, event);

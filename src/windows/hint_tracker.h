@@ -13,8 +13,9 @@ namespace ostrelta {
 
 // Keeps a status bar showing the hint of the control under the pointer, or
 // of the nearest enclosing control that has one (the window's hint last),
-// and the hint of a highlighted menu item while one is highlighted. A
-// control's hint is its status tip.
+// nothing while the pointer is outside the watched windows, and the hint of a
+// highlighted menu item while one is highlighted. A control's hint is its
+// status tip.
 class THint_tracker final : public QObject {
 public:
     THint_tracker(QWidget* window, QStatusBar* status_bar);

@@ -443,6 +443,11 @@ void TCalculation_window_test::Status_bar_shows_the_hint_under_the_pointer()
     QCOMPARE(hover(w.Window().Inputs()->Spinner()->Up_button()), Edit_hint(2));
     QCOMPARE(hover(w.Window().Inputs()), Window_text(TWindow_text::Group_input));
     QCOMPARE(w.Window().Hints()->Hint_over(&w.Window()), Window_text(TWindow_text::Caption_Bridge_floor));
+
+    // Off the window there is no hint.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&w.Window(), &leave);
+    QVERIFY(bar->currentMessage().isEmpty());
 }
 
 void TCalculation_window_test::Status_bar_shows_a_highlighted_menu_item()
