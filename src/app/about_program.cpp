@@ -13,8 +13,8 @@ namespace ostrelta {
 
 namespace {
 
-const TInformation_kind Kind{"About_program", 5, TApp_text::Caption_About_program, TInformation_text::About, 198,
-                             "menu_about"};
+const TInformation_kind Kind{"About_program",          5,   TApp_text::Caption_About_program,
+                             TInformation_text::About, 198, "menu_about"};
 
 void Set_hint(QWidget* widget, TApp_text hint)
 {
@@ -25,8 +25,7 @@ void Set_hint(QWidget* widget, TApp_text hint)
 
 }  // namespace
 
-TAbout_program::TAbout_program(TUrl_opener& browser, QWidget* parent)
-    : TInformation_window(Kind, parent)
+TAbout_program::TAbout_program(TUrl_opener& browser, QWidget* parent) : TInformation_window(Kind, parent)
 {
     setAutoFillBackground(true);
     QPalette colours = palette();

@@ -5,8 +5,7 @@
 namespace ostrelta {
 
 TClickable_label::TClickable_label(std::function<void()> action, QWidget* parent)
-    : QLabel(parent)
-    , action_(std::move(action))
+    : QLabel(parent), action_(std::move(action))
 {
     setCursor(Qt::PointingHandCursor);
 }

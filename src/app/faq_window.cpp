@@ -8,9 +8,6 @@ const TInformation_kind Kind{"FAQ", 8, TApp_text::Caption_FAQ, TInformation_text
 
 }  // namespace
 
-TFAQ::TFAQ(QWidget* parent)
-    : TInformation_window(Kind, parent)
-{
-}
+TFAQ::TFAQ(QWidget* parent) : TInformation_window(Kind, parent) {}
 
 }  // namespace ostrelta

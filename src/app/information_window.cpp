@@ -21,15 +21,14 @@ QString Text_of(const std::string& text)
 
 }  // namespace
 
-TInformation_window::TInformation_window(const TInformation_kind& kind, QWidget* parent)
-    : QDialog(parent)
+TInformation_window::TInformation_window(const TInformation_kind& kind, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QLatin1String(kind.object_name));
     setWindowTitle(App_text(kind.caption));
     setStatusTip(windowTitle());
     setWindowIcon(App_icon(kind.icon));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);

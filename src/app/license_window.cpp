@@ -8,9 +8,6 @@ const TInformation_kind Kind{"License", 6, TApp_text::Caption_License, TInformat
 
 }  // namespace
 
-TLicense::TLicense(QWidget* parent)
-    : TInformation_window(Kind, parent)
-{
-}
+TLicense::TLicense(QWidget* parent) : TInformation_window(Kind, parent) {}
 
 }  // namespace ostrelta

@@ -19,20 +19,20 @@ int main(int argc, char** argv)
 {
     ostrelta::TError_box_reporter errors;
     ostrelta::TOstrelta_application application(argc, argv, errors);
-    application.setApplicationName(QStringLiteral("ostrelta"));
-    application.setWindowIcon(ostrelta::App_icon("application_icon"));
+    QApplication::setApplicationName(QStringLiteral("ostrelta"));
+    QApplication::setWindowIcon(ostrelta::App_icon("application_icon"));
     // Qt's own texts (the text boxes' context menus, the OK button) in the user's language.
     QTranslator qt_texts;
     if (qt_texts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        application.installTranslator(&qt_texts);
+        QApplication::installTranslator(&qt_texts);
     }
     try {
         ostrelta::TMessage_box_sink messages;
         ostrelta::TDesktop_url_opener browser;
         ostrelta::TVariants_calculation window(messages, browser);
         window.show();
-        application.exec();
+        QApplication::exec();
     } catch (const std::exception& error) {
         errors.Report(ostrelta::Error_box_text(error.what()));
     } catch (...) {

@@ -7,10 +7,8 @@
 namespace ostrelta {
 
 TOstrelta_application::TOstrelta_application(int& argc, char** argv, TError_reporter& errors)
-    : QApplication(argc, argv)
-    , errors_(errors)
-{
-}
+    : QApplication(argc, argv), errors_(errors)
+{}
 
 bool TOstrelta_application::notify(QObject* receiver, QEvent* event)
 {

@@ -77,16 +77,14 @@ const TPanel Panels[] = {
 }  // namespace
 
 TVariants_calculation::TVariants_calculation(TMessage_sink& messages, TUrl_opener& browser, QWidget* parent)
-    : QMainWindow(parent)
-    , messages_(messages)
-    , browser_(browser)
+    : QMainWindow(parent), messages_(messages), browser_(browser)
 {
     setObjectName(QStringLiteral("Variants_calculation"));
     setWindowTitle(App_text(TApp_text::Application_title));
     setStatusTip(windowTitle());
     setWindowIcon(QIcon(QStringLiteral(":/windows/window_icon.svg")));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
@@ -106,12 +104,11 @@ void TVariants_calculation::Create_menu()
     style->setParent(bar);
     bar->setStyle(style);
 
-    calculation_menu_ = Sub_menu(bar, "N1_1", TApp_text::Menu_N1_1_caption, TApp_text::Menu_N1_1_hint,
-                                 "menu_calculation");
+    calculation_menu_ =
+        Sub_menu(bar, "N1_1", TApp_text::Menu_N1_1_caption, TApp_text::Menu_N1_1_hint, "menu_calculation");
     QAction* half = Menu_item(this, "N1_2", TApp_text::Menu_N1_2_caption, TApp_text::Menu_N1_2_hint, "menu_topology");
     QAction* full = Menu_item(this, "N1_3", TApp_text::Menu_N1_3_caption, TApp_text::Menu_N1_3_hint, "menu_topology");
-    QAction* centre =
-        Menu_item(this, "N1_4", TApp_text::Menu_N1_4_caption, TApp_text::Menu_N1_4_hint, "menu_topology");
+    QAction* centre = Menu_item(this, "N1_4", TApp_text::Menu_N1_4_caption, TApp_text::Menu_N1_4_hint, "menu_topology");
     connect(half, &QAction::triggered, this, &TVariants_calculation::Open_half_bridge);
     connect(full, &QAction::triggered, this, &TVariants_calculation::Open_full_bridge);
     connect(centre, &QAction::triggered, this, &TVariants_calculation::Open_centre_tapped);
@@ -128,8 +125,7 @@ void TVariants_calculation::Create_menu()
     help_menu_ = Sub_menu(bar, "N1_6", TApp_text::Menu_N1_6_caption, TApp_text::Menu_N1_6_hint, "menu_help");
     QAction* about = Menu_item(this, "N1_7", TApp_text::Menu_N1_7_caption, TApp_text::Menu_N1_7_hint, "menu_about");
     QAction* site = Menu_item(this, "N1_8", TApp_text::Menu_N1_8_caption, TApp_text::Menu_N1_8_hint, "menu_site");
-    QAction* license =
-        Menu_item(this, "N1_9", TApp_text::Menu_N1_9_caption, TApp_text::Menu_N1_9_hint, "menu_license");
+    QAction* license = Menu_item(this, "N1_9", TApp_text::Menu_N1_9_caption, TApp_text::Menu_N1_9_hint, "menu_license");
     QAction* support =
         Menu_item(this, "N1_10", TApp_text::Menu_N1_10_caption, TApp_text::Menu_N1_10_hint, "menu_support");
     QAction* faq = Menu_item(this, "N1_11", TApp_text::Menu_N1_11_caption, TApp_text::Menu_N1_11_hint, "menu_faq");
@@ -159,8 +155,9 @@ void TVariants_calculation::Create_panels()
     QPushButton* previous = nullptr;
     for (std::size_t i = 0; i < std::size(Panels); ++i) {
         const TPanel& panel = Panels[i];
-        for (const auto& [name, x, line, top] : {std::tuple{panel.first_label, panel.first_x, panel.first_line, 182},
-                                                 std::tuple{panel.second_label, panel.second_x, panel.second_line, 197}}) {
+        for (const auto& [name, x, line, top] :
+             {std::tuple{panel.first_label, panel.first_x, panel.first_line, 182},
+              std::tuple{panel.second_label, panel.second_x, panel.second_line, 197}}) {
             auto* label = new QLabel(App_text(line), client);
             label->setObjectName(QLatin1String(name));
             label->setGeometry(x, top, label->sizeHint().width(), 13);

@@ -6,7 +6,6 @@ namespace ostrelta {
 
 TBridge::TBridge(TMessage_sink& messages, QWidget* parent)
     : TCalculation_window(Window_variant(TConverter_topology::Bridge), messages, parent)
-{
-}
+{}
 
 }  // namespace ostrelta

@@ -9,8 +9,8 @@
 #include "menu_bar_style.h"
 #include "message_sink.h"
 #include "result_group.h"
-#include "window_texts.h"
 #include "window_pictures.h"
+#include "window_texts.h"
 #include "window_variant.h"
 
 #include <QGuiApplication>
@@ -52,18 +52,15 @@ QAction* Menu_action(QObject* parent, const char* name, TWindow_text caption, co
 }  // namespace
 
 TCalculation_window::TCalculation_window(const TWindow_variant& variant, TMessage_sink& messages, QWidget* parent)
-    : QDialog(parent)
-    , variant_(variant)
-    , messages_(messages)
-    , separator_(Locale_decimal_separator())
+    : QDialog(parent), variant_(variant), messages_(messages), separator_(Locale_decimal_separator())
 {
     Load_window_pictures();
     setObjectName(QLatin1String(variant.window_name));
     setWindowTitle(Window_text(variant.caption));
     setStatusTip(windowTitle());
     setWindowIcon(QIcon(QStringLiteral(":/windows/window_icon.svg")));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
@@ -86,8 +83,8 @@ void TCalculation_window::Create_menu()
     style->setParent(menu_bar_);
     menu_bar_->setStyle(style);
 
-    QAction* calculate = Menu_action(this, variant_.calculate_item, TWindow_text::Menu_calculate,
-                                     Picture("arrow_green", 16));
+    QAction* calculate =
+        Menu_action(this, variant_.calculate_item, TWindow_text::Menu_calculate, Picture("arrow_green", 16));
     connect(calculate, &QAction::triggered, this, &TCalculation_window::Calculate);
     menu_bar_->addAction(calculate);
 
@@ -109,7 +106,8 @@ void TCalculation_window::Create_menu()
     connect(clear, &QAction::triggered, this, &TCalculation_window::Clear_data);
     menu_bar_->addAction(clear);
 
-    QAction* example = Menu_action(this, variant_.example_item, TWindow_text::Menu_example, Picture("arrow_yellow", 16));
+    QAction* example =
+        Menu_action(this, variant_.example_item, TWindow_text::Menu_example, Picture("arrow_yellow", 16));
     connect(example, &QAction::triggered, this, &TCalculation_window::Fill_example);
     menu_bar_->addAction(example);
 
@@ -233,8 +231,8 @@ void TCalculation_window::Set_core_entry_mode(TCore_entry_mode mode)
     mode_ = mode;
     const bool toroidal = mode == TCore_entry_mode::Toroidal;
     results_->Show_core_rows(toroidal);
-    core_kind_menu_->setTitle(Window_text(toroidal ? TWindow_text::Menu_core_kind_nontoroidal
-                                                   : TWindow_text::Menu_core_kind_toroidal));
+    core_kind_menu_->setTitle(
+        Window_text(toroidal ? TWindow_text::Menu_core_kind_nontoroidal : TWindow_text::Menu_core_kind_toroidal));
 }
 
 }  // namespace ostrelta

@@ -11,10 +11,7 @@ constexpr int Title_padding = 2;
 
 }  // namespace
 
-TFramed_group::TFramed_group(const QString& title, QWidget* parent)
-    : QGroupBox(title, parent)
-{
-}
+TFramed_group::TFramed_group(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
 void TFramed_group::paintEvent(QPaintEvent*)
 {

@@ -10,11 +10,8 @@
 namespace ostrelta {
 
 THint_tracker::THint_tracker(QWidget* window, QStatusBar* status_bar)
-    : QObject(window)
-    , window_(window)
-    , status_bar_(status_bar)
-{
-}
+    : QObject(window), window_(window), status_bar_(status_bar)
+{}
 
 void THint_tracker::Watch(QWidget* widget)
 {

@@ -21,7 +21,7 @@ public:
     TInput_group(const TWindow_variant& variant, QWidget* parent);
 
     // The edit box of field number `field`, 1 to 21.
-    QLineEdit* Edit(int field) const { return edits_[static_cast<std::size_t>(field - 1)]; }
+    QLineEdit* Edit(int field) const { return edits_.at(static_cast<std::size_t>(field) - 1); }
     TUp_down* Spinner() const { return spinner_; }
 
     TField_texts Texts() const;

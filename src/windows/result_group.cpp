@@ -33,12 +33,10 @@ QString Text_of(std::string_view text)
 QString Row_caption(int row)
 {
     static constexpr std::array<TCalc_text, Rows> Captions{
-        TCalc_text::Row_P_load,    TCalc_text::Row_P_used,         TCalc_text::Row_P_overall,
-        TCalc_text::Row_efficiency_pct, TCalc_text::Row_U1,        TCalc_text::Row_I1_max,
-        TCalc_text::Row_I1_rect,   TCalc_text::Row_I1_tri,         TCalc_text::Row_w1,
-        TCalc_text::L1_caption_mH, TCalc_text::Row_d1,             TCalc_text::Row_w2,
-        TCalc_text::Row_d2,        TCalc_text::Row_S_window,       TCalc_text::Row_S_core,
-        TCalc_text::Row_l_mean};
+        TCalc_text::Row_P_load, TCalc_text::Row_P_used,    TCalc_text::Row_P_overall, TCalc_text::Row_efficiency_pct,
+        TCalc_text::Row_U1,     TCalc_text::Row_I1_max,    TCalc_text::Row_I1_rect,   TCalc_text::Row_I1_tri,
+        TCalc_text::Row_w1,     TCalc_text::L1_caption_mH, TCalc_text::Row_d1,        TCalc_text::Row_w2,
+        TCalc_text::Row_d2,     TCalc_text::Row_S_window,  TCalc_text::Row_S_core,    TCalc_text::Row_l_mean};
     return Text_of(Calc_text(Captions[static_cast<std::size_t>(row - 1)]));
 }
 
@@ -113,6 +111,11 @@ void TResult_group::Create_values(const TWindow_variant& variant)
     }
 }
 
+TValue_label* TResult_group::Value(int number) const
+{
+    return values_.at(static_cast<std::size_t>(number - First_value_label));
+}
+
 void TResult_group::Raise_curtain()
 {
     curtain_->hide();
@@ -131,8 +134,8 @@ bool TResult_group::Curtain_down() const
 void TResult_group::Show_outputs(const std::array<bool, Output_count>& active)
 {
     for (int k = 0; k < Output_count; ++k) {
-        values_[static_cast<std::size_t>(33 - First_value_label + k)]->setVisible(active[k]);
-        values_[static_cast<std::size_t>(38 - First_value_label + k)]->setVisible(active[k]);
+        Value(33 + k)->setVisible(active[static_cast<std::size_t>(k)]);
+        Value(38 + k)->setVisible(active[static_cast<std::size_t>(k)]);
     }
 }
 
@@ -142,14 +145,14 @@ void TResult_group::Show_core_rows(bool visible)
         captions_[static_cast<std::size_t>(row - 1)]->setVisible(visible);
     }
     for (int number = 43; number <= 45; ++number) {
-        values_[static_cast<std::size_t>(number - First_value_label)]->setVisible(visible);
+        Value(number)->setVisible(visible);
     }
 }
 
 void TResult_group::Write(const TResult_texts& t)
 {
     const auto set = [this](int number, const std::string& text) {
-        values_[static_cast<std::size_t>(number - First_value_label)]->Set_value(QString::fromStdString(text));
+        Value(number)->Set_value(QString::fromStdString(text));
     };
     set(22, t.P_load);
     set(23, t.P_used);
@@ -176,7 +179,7 @@ void TResult_group::Write(const TResult_texts& t)
     title->setText(caption);
     title->setStatusTip(caption);
     title->resize(title->sizeHint().width(), Label_height);
-    values_[31 - First_value_label]->setStatusTip(caption);
+    Value(31)->setStatusTip(caption);
 }
 
 }  // namespace ostrelta

@@ -35,9 +35,11 @@ public:
 private:
     void Create_rows(const TWindow_variant& variant);
     void Create_values(const TWindow_variant& variant);
+    // Value label number `number`, 22 to 45.
+    TValue_label* Value(int number) const;
 
     QWidget* curtain_ = nullptr;
-    std::array<QLabel*, 16> captions_{};    // rows 1 to 16
+    std::array<QLabel*, 16> captions_{};      // rows 1 to 16
     std::array<TValue_label*, 24> values_{};  // Label2_22 to Label2_45
 };
 

@@ -20,11 +20,8 @@ QToolButton* Arrow_button(Qt::ArrowType arrow, QWidget* parent)
 }  // namespace
 
 TUp_down::TUp_down(QLineEdit* buddy, int position, QWidget* parent)
-    : QWidget(parent)
-    , buddy_(buddy)
-    , up_(Arrow_button(Qt::UpArrow, this))
-    , down_(Arrow_button(Qt::DownArrow, this))
-    , position_(position)
+    : QWidget(parent), buddy_(buddy), up_(Arrow_button(Qt::UpArrow, this)), down_(Arrow_button(Qt::DownArrow, this)),
+      position_(position)
 {
     setFocusPolicy(Qt::NoFocus);
     connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });

@@ -11,10 +11,7 @@ const QColor Light_3d(227, 227, 227);
 
 class TValue_label_accessible final : public QAccessibleWidget {
 public:
-    explicit TValue_label_accessible(TValue_label* label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    explicit TValue_label_accessible(TValue_label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override
     {
@@ -46,9 +43,7 @@ QAccessibleInterface* Value_label_interface(const QString&, QObject* object)
 
 }  // namespace
 
-TValue_label::TValue_label(const QWidget* curtain, QWidget* parent)
-    : QLabel(parent)
-    , curtain_(curtain)
+TValue_label::TValue_label(const QWidget* curtain, QWidget* parent) : QLabel(parent), curtain_(curtain)
 {
     setAutoFillBackground(true);
     QPalette colours = palette();

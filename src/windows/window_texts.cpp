@@ -12,7 +12,8 @@ namespace {
 constexpr std::array<std::pair<TWindow_text, std::string_view>, 43> Texts{{
     {TWindow_text::Caption_Bridge_floor, "Расчёт трансформатора полумостового преобразователя с ЗГ"},
     {TWindow_text::Caption_Bridge, "Расчёт трансформатора мостового преобразователя с ЗГ"},
-    {TWindow_text::Caption_With_average_conclusion, "Расчёт трансформатора с отводом от середины, преобразователь с ЗГ"},
+    {TWindow_text::Caption_With_average_conclusion,
+     "Расчёт трансформатора с отводом от середины, преобразователь с ЗГ"},
     {TWindow_text::Group_input, "Исходные данные"},
     {TWindow_text::Group_results, "Результаты расчёта"},
     {TWindow_text::Input_row_1, "Постоянное напряжение, питающее преобразователь Uпит, B"},

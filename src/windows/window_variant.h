@@ -11,8 +11,8 @@ namespace ostrelta {
 // calculate, their names, caption and height, and their menu items' names.
 struct TWindow_variant {
     TConverter_topology topology;
-    int digit;                   // in every component name: Edit2_5, Edit3_5, Edit4_5
-    const char* window_name;     // the window's object name
+    int digit;                // in every component name: Edit2_5, Edit3_5, Edit4_5
+    const char* window_name;  // the window's object name
     TWindow_text caption;
     int client_height;
     const char* calculate_item;  // "Рассчитать!"

@@ -97,10 +97,7 @@ class TApp_test : public QObject {
     Q_OBJECT
 
 public:
-    explicit TApp_test(TRecorded_errors& errors)
-        : errors_(errors)
-    {
-    }
+    explicit TApp_test(TRecorded_errors& errors) : errors_(errors) {}
 
 private slots:
     void init();
@@ -141,8 +138,9 @@ void TApp_test::init()
 void TApp_test::cleanup()
 {
     window_.reset();
-    QVERIFY(errors_.texts.isEmpty() || QTest::currentTestFunction()
-                                           == QLatin1String("Exception_in_a_handler_is_reported_and_the_application_goes_on"));
+    QVERIFY(errors_.texts.isEmpty() ||
+            QTest::currentTestFunction() ==
+                QLatin1String("Exception_in_a_handler_is_reported_and_the_application_goes_on"));
 }
 
 void TApp_test::Error_box_text_adds_a_full_stop_data()
@@ -216,18 +214,36 @@ void TApp_test::Open_commands_open_a_fresh_modal_window_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("class_name");
     QTest::addColumn<QString>("object_name");
-    QTest::newRow("half-bridge button") << "BitBtn1_1" << "ostrelta::TBridge_floor" << "Bridge_floor";
-    QTest::newRow("half-bridge item") << "N1_2" << "ostrelta::TBridge_floor" << "Bridge_floor";
-    QTest::newRow("full-bridge button") << "BitBtn1_2" << "ostrelta::TBridge" << "Bridge";
-    QTest::newRow("full-bridge item") << "N1_3" << "ostrelta::TBridge" << "Bridge";
-    QTest::newRow("centre-tapped button") << "BitBtn1_3" << "ostrelta::TWith_average_conclusion"
+    QTest::newRow("half-bridge button") << "BitBtn1_1"
+                                        << "ostrelta::TBridge_floor"
+                                        << "Bridge_floor";
+    QTest::newRow("half-bridge item") << "N1_2"
+                                      << "ostrelta::TBridge_floor"
+                                      << "Bridge_floor";
+    QTest::newRow("full-bridge button") << "BitBtn1_2"
+                                        << "ostrelta::TBridge"
+                                        << "Bridge";
+    QTest::newRow("full-bridge item") << "N1_3"
+                                      << "ostrelta::TBridge"
+                                      << "Bridge";
+    QTest::newRow("centre-tapped button") << "BitBtn1_3"
+                                          << "ostrelta::TWith_average_conclusion"
                                           << "With_average_conclusion";
-    QTest::newRow("centre-tapped item") << "N1_4" << "ostrelta::TWith_average_conclusion"
+    QTest::newRow("centre-tapped item") << "N1_4"
+                                        << "ostrelta::TWith_average_conclusion"
                                         << "With_average_conclusion";
-    QTest::newRow("about") << "N1_7" << "ostrelta::TAbout_program" << "About_program";
-    QTest::newRow("licence") << "N1_9" << "ostrelta::TLicense" << "License";
-    QTest::newRow("support") << "N1_10" << "ostrelta::TSupport_materially" << "Support_materially";
-    QTest::newRow("remarks") << "N1_11" << "ostrelta::TFAQ" << "FAQ";
+    QTest::newRow("about") << "N1_7"
+                           << "ostrelta::TAbout_program"
+                           << "About_program";
+    QTest::newRow("licence") << "N1_9"
+                             << "ostrelta::TLicense"
+                             << "License";
+    QTest::newRow("support") << "N1_10"
+                             << "ostrelta::TSupport_materially"
+                             << "Support_materially";
+    QTest::newRow("remarks") << "N1_11"
+                             << "ostrelta::TFAQ"
+                             << "FAQ";
 }
 
 void TApp_test::Open_commands_open_a_fresh_modal_window()
@@ -270,8 +286,8 @@ void TApp_test::Open_commands_open_a_fresh_modal_window()
         QCOMPARE(shown_class, class_name);
         QCOMPARE(shown_name, object_name);
         QVERIFY(main_window_blocked);
-        QVERIFY(initial_text == QLatin1String("0") || initial_text == QLatin1String("15")
-                || initial_text == App_text(TApp_text::Clock_initial) || initial_text.startsWith(QLatin1Char(' ')));
+        QVERIFY(initial_text == QLatin1String("0") || initial_text == QLatin1String("15") ||
+                initial_text == App_text(TApp_text::Clock_initial) || initial_text.startsWith(QLatin1Char(' ')));
         // The window is gone once closed.
         QVERIFY(window_->findChildren<QDialog*>().isEmpty());
     }
@@ -326,7 +342,8 @@ void TApp_test::Information_window_hints_reach_the_main_status_bar()
     // main window; the offscreen desktop cannot tell the two apart by place,
     // so the enter events are sent as the pointer would cause them.
     const auto enter = [this](QWidget* widget) {
-        QEnterEvent event(QPointF(3, 3), widget->mapTo(widget->window(), QPointF(3, 3)), widget->mapToGlobal(QPointF(3, 3)));
+        QEnterEvent event(QPointF(3, 3), widget->mapTo(widget->window(), QPointF(3, 3)),
+                          widget->mapToGlobal(QPointF(3, 3)));
         QApplication::sendEvent(widget, &event);
         return window_->statusBar()->currentMessage();
     };

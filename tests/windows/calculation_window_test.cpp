@@ -132,13 +132,36 @@ void TCalculation_window_test::Example_calculates_with_one_warning()
 
     const bool centre = topology == TConverter_topology::With_average_conclusion;
     const bool half = topology == TConverter_topology::Bridge_floor;
-    const QStringList expected{
-        Separated("200,0"), Separated("203,8"), "387", Separated("98,1"),
-        Separated(half ? "184,4" : centre ? "743,2" : "370,4"), Separated(half ? "1,32" : "0,65"),
-        Separated(half ? "1,11" : "0,55"), Separated(half ? "0,21" : "0,10"), half ? "47" : centre ? "190" : "95",
-        Separated(half ? "4,497" : centre ? "73,043" : "18,143"), Separated(half ? "0,69" : "0,48"), "13", "6", "3",
-        "2", "10", Separated("1,04"), Separated("0,60"), Separated("0,60"), Separated("0,42"), Separated("0,33"),
-        Separated("4,909"), Separated("0,825"), Separated("10,210")};
+    const QStringList expected{Separated("200,0"),
+                               Separated("203,8"),
+                               "387",
+                               Separated("98,1"),
+                               Separated(half     ? "184,4"
+                                         : centre ? "743,2"
+                                                  : "370,4"),
+                               Separated(half ? "1,32" : "0,65"),
+                               Separated(half ? "1,11" : "0,55"),
+                               Separated(half ? "0,21" : "0,10"),
+                               half     ? "47"
+                               : centre ? "190"
+                                        : "95",
+                               Separated(half     ? "4,497"
+                                         : centre ? "73,043"
+                                                  : "18,143"),
+                               Separated(half ? "0,69" : "0,48"),
+                               "13",
+                               "6",
+                               "3",
+                               "2",
+                               "10",
+                               Separated("1,04"),
+                               Separated("0,60"),
+                               Separated("0,60"),
+                               Separated("0,42"),
+                               Separated("0,33"),
+                               Separated("4,909"),
+                               Separated("0,825"),
+                               Separated("10,210")};
     for (int number = 22; number <= 45; ++number) {
         QCOMPARE(w.Label(number)->text(), expected[number - 22]);
         QVERIFY(w.Label(number)->isVisible());

@@ -30,8 +30,7 @@ TModal_guard::TModal_guard()
     timer_.start();
 }
 
-TWindow_under_test::TWindow_under_test(TConverter_topology topology)
-    : messages_(std::make_unique<TRecorded_messages>())
+TWindow_under_test::TWindow_under_test(TConverter_topology topology) : messages_(std::make_unique<TRecorded_messages>())
 {
     switch (topology) {
     case TConverter_topology::Bridge_floor: window_ = std::make_unique<TBridge_floor>(*messages_); break;
@@ -48,7 +47,7 @@ int TWindow_under_test::Digit() const
 {
     return window_->objectName() == QLatin1String("Bridge_floor") ? 2
            : window_->objectName() == QLatin1String("Bridge")     ? 3
-                                                                   : 4;
+                                                                  : 4;
 }
 
 QString TWindow_under_test::Name(const char* kind, const QString& suffix) const
