@@ -1,5 +1,7 @@
 #include "app_texts.h"
 
+#include "classic_window.h"
+
 #include <array>
 #include <string_view>
 #include <utility>
@@ -58,7 +60,7 @@ QString App_text(TApp_text id)
 {
     for (const auto& [key, text] : Texts) {
         if (key == id) {
-            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            return Qt_text(text);
         }
     }
     return {};

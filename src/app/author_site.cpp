@@ -1,6 +1,7 @@
 #include "author_site.h"
 
 #include "author_site_address.h"
+#include "classic_window.h"
 
 #include <QDesktopServices>
 
@@ -8,7 +9,7 @@ namespace ostrelta {
 
 QUrl Author_site()
 {
-    return QUrl(QString::fromUtf8(Author_site_address.data(), static_cast<qsizetype>(Author_site_address.size())));
+    return QUrl(Qt_text(Author_site_address));
 }
 
 void TDesktop_url_opener::Open(const QUrl& url)

@@ -1,6 +1,7 @@
 #include "error_report.h"
 
 #include "app_texts.h"
+#include "classic_window.h"
 
 #include <QMessageBox>
 
@@ -8,7 +9,7 @@ namespace ostrelta {
 
 QString Error_box_text(std::string_view message)
 {
-    QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    QString text = Qt_text(message);
     if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
         text += QLatin1Char('.');
     }

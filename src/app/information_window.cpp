@@ -1,11 +1,10 @@
 #include "information_window.h"
 
 #include "app_pictures.h"
+#include "classic_window.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace ostrelta {
 
@@ -13,11 +12,6 @@ namespace {
 
 constexpr int Client_width = 601;
 constexpr int Client_height = 298;
-
-QString Text_of(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
@@ -29,9 +23,7 @@ TInformation_window::TInformation_window(const TInformation_kind& kind, QWidget*
     setWindowIcon(App_icon(kind.icon));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(Classic_font());
     setFixedSize(Client_width, Client_height);
 
     auto* frame = new QFrame(this);
@@ -45,11 +37,11 @@ TInformation_window::TInformation_window(const TInformation_kind& kind, QWidget*
     text_box_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_box_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text_box_->setPlainText(Text_of(Information_text(kind.text)));
+    text_box_->setPlainText(QString::fromStdString(Information_text(kind.text)));
     text_box_->setGeometry(8, 8, 585, kind.text_box_height);
     // The lines are broken by hand to fit the box; a 10-pixel face keeps the
     // longest of them within it, where the window's 11 pixels would wrap some.
-    QFont text_font = font;
+    QFont text_font = Classic_font();
     text_font.setPixelSize(10);
     text_box_->setFont(text_font);
     text_box_->setFocus();
@@ -58,11 +50,7 @@ TInformation_window::TInformation_window(const TInformation_kind& kind, QWidget*
 void TInformation_window::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    Centre_on_desktop(*this);
 }
 
 }  // namespace ostrelta

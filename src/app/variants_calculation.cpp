@@ -6,6 +6,7 @@
 #include "author_site.h"
 #include "bridge_floor_window.h"
 #include "bridge_window.h"
+#include "classic_window.h"
 #include "faq_window.h"
 #include "hint_tracker.h"
 #include "license_window.h"
@@ -16,12 +17,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 
 namespace ostrelta {
@@ -85,9 +84,7 @@ TVariants_calculation::TVariants_calculation(TMessage_sink& messages, TUrl_opene
     setWindowIcon(QIcon(QStringLiteral(":/windows/window_icon.svg")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(Classic_font());
 
     Create_menu();
     Create_panels();
@@ -210,11 +207,7 @@ bool TVariants_calculation::event(QEvent* event)
 void TVariants_calculation::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    Centre_on_desktop(*this);
 }
 
 void TVariants_calculation::Show_modal(QDialog& window)

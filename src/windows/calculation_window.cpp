@@ -1,6 +1,7 @@
 #include "calculation_window.h"
 
 #include "calc/design_calculation.h"
+#include "classic_window.h"
 #include "hint_tracker.h"
 #include "input/design_fields_reader.h"
 #include "input/field_texts.h"
@@ -13,12 +14,10 @@
 #include "window_texts.h"
 #include "window_variant.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 
 #include <variant>
@@ -28,11 +27,6 @@ namespace ostrelta {
 namespace {
 
 constexpr int Status_bar_height = 19;
-
-QString Text_of(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A menu picture at its own pixel size, drawn from its vector form.
 QIcon Picture(const char* name, int size)
@@ -61,9 +55,7 @@ TCalculation_window::TCalculation_window(const TWindow_variant& variant, TMessag
     setWindowIcon(QIcon(QStringLiteral(":/windows/window_icon.svg")));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(Classic_font());
 
     Create_menu();
     Create_client_area();
@@ -148,11 +140,7 @@ void TCalculation_window::Connect_fields()
 void TCalculation_window::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    Centre_on_desktop(*this);
 }
 
 void TCalculation_window::Calculate()
@@ -175,11 +163,11 @@ void TCalculation_window::Calculate()
         results_->Show_outputs(outcome.results.output_active);
     }
     for (TCalculation_message warning : outcome.warnings) {
-        messages_.Show_message(this, Text_of(Message_text(warning)));
+        messages_.Show_message(this, Qt_text(Message_text(warning)));
     }
     if (outcome.error) {
         results_->Lower_curtain();
-        messages_.Show_message(this, Text_of(Message_text(*outcome.error)));
+        messages_.Show_message(this, Qt_text(Message_text(*outcome.error)));
         return;
     }
     results_->Write(Result_texts(outcome.results, separator_));

@@ -1,6 +1,7 @@
 #include "input_group.h"
 
 #include "up_down.h"
+#include "window_grid.h"
 #include "window_texts.h"
 #include "window_variant.h"
 
@@ -14,29 +15,22 @@ namespace {
 
 constexpr int Rows = 8;
 constexpr int Edit_width = 56;
-constexpr int Label_x = 10;
-constexpr int Label_height = 13;
 constexpr int First_toroid_field = 16;
 constexpr int First_parameter_field = 19;
-
-int Row_top(int row)
-{
-    return 15 * row;
-}
 
 // Where edit box `field` (1 to 21) stands: x, top and height.
 QRect Edit_geometry(int field)
 {
     if (field <= 5) {
-        return {360, Row_top(field), Edit_width, field <= 2 ? 18 : 17};
+        return {Value_x, Row_top(field), Edit_width, field <= 2 ? 18 : 17};
     }
     if (field <= 15) {
-        const int output = (field - 6) % 5;
-        return {360 + 60 * output, Row_top(field <= 10 ? 6 : 7), Edit_width, 17};
+        const int output = (field - 6) % 5 + 1;
+        return {Output_column_x(output), Row_top(field <= 10 ? 6 : 7), Edit_width, 17};
     }
-    const int place = (field - First_toroid_field) % 3;
+    const int place = (field - First_toroid_field) % 3 + 1;
     const int top = field < First_parameter_field ? Row_top(8) : Row_top(8) + 1;
-    return {360 + 60 * place, top, Edit_width, 17};
+    return {Output_column_x(place), top, Edit_width, 17};
 }
 
 }  // namespace
@@ -58,7 +52,7 @@ void TInput_group::Create_rows(const TWindow_variant& variant)
         auto* label = new QLabel(Input_row_caption(row), this);
         label->setObjectName(variant.Name("Label", row));
         label->setStatusTip(label->text());
-        label->setGeometry(Label_x, Row_top(row), label->sizeHint().width(), Label_height);
+        label->setGeometry(Caption_x, Row_top(row), label->sizeHint().width(), Caption_height);
     }
 }
 

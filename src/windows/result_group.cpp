@@ -1,7 +1,9 @@
 #include "result_group.h"
 
 #include "calc/calc_texts.h"
+#include "classic_window.h"
 #include "value_label.h"
+#include "window_grid.h"
 #include "window_texts.h"
 #include "window_variant.h"
 
@@ -13,21 +15,10 @@ namespace {
 
 constexpr int Rows = 16;
 constexpr int First_value_label = 22;
-constexpr int Label_height = 13;
 constexpr int Inductance_row = 10;
 constexpr int Turns_row = 12;
 constexpr int Wire_row = 13;
 constexpr int First_core_row = 14;
-
-int Row_top(int row)
-{
-    return 15 * row;
-}
-
-QString Text_of(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The caption of each row; the inductance row starts in millihenries.
 QString Row_caption(int row)
@@ -37,7 +28,7 @@ QString Row_caption(int row)
         TCalc_text::Row_U1,     TCalc_text::Row_I1_max,    TCalc_text::Row_I1_rect,   TCalc_text::Row_I1_tri,
         TCalc_text::Row_w1,     TCalc_text::L1_caption_mH, TCalc_text::Row_d1,        TCalc_text::Row_w2,
         TCalc_text::Row_d2,     TCalc_text::Row_S_window,  TCalc_text::Row_S_core,    TCalc_text::Row_l_mean};
-    return Text_of(Calc_text(Captions[static_cast<std::size_t>(row - 1)]));
+    return Qt_text(Calc_text(Captions[static_cast<std::size_t>(row - 1)]));
 }
 
 // The row of value label number `number` (22 to 45) and its output column (0 for a single value).
@@ -58,10 +49,10 @@ std::pair<int, int> Place_of_value(int number)
 QString Value_hint(int row, int output)
 {
     if (row == Turns_row) {
-        return Text_of(Calc_text(static_cast<TCalc_text>(static_cast<int>(TCalc_text::Output_turns_1) + output - 1)));
+        return Qt_text(Calc_text(static_cast<TCalc_text>(static_cast<int>(TCalc_text::Output_turns_1) + output - 1)));
     }
     if (row == Wire_row) {
-        return Text_of(Calc_text(static_cast<TCalc_text>(static_cast<int>(TCalc_text::Output_wire_1) + output - 1)));
+        return Qt_text(Calc_text(static_cast<TCalc_text>(static_cast<int>(TCalc_text::Output_wire_1) + output - 1)));
     }
     return Row_caption(row);
 }
@@ -93,7 +84,7 @@ void TResult_group::Create_rows(const TWindow_variant& variant)
         label->setObjectName(row < First_core_row ? variant.Name("Label", row + 8)
                                                   : variant.Name("Label", Core_row_names[row - First_core_row]));
         label->setStatusTip(label->text());
-        label->setGeometry(10, Row_top(row), label->sizeHint().width(), Label_height);
+        label->setGeometry(Caption_x, Row_top(row), label->sizeHint().width(), Caption_height);
         captions_[static_cast<std::size_t>(row - 1)] = label;
     }
 }
@@ -106,7 +97,7 @@ void TResult_group::Create_values(const TWindow_variant& variant)
         auto* value = new TValue_label(curtain_, this);
         value->setObjectName(variant.Name("Label", number));
         value->setStatusTip(Value_hint(row, output));
-        value->setGeometry(output == 0 ? 360 : 360 + 60 * (output - 1), Row_top(row), 0, Label_height);
+        value->setGeometry(output == 0 ? Value_x : Output_column_x(output), Row_top(row), 0, Caption_height);
         values_[static_cast<std::size_t>(number - First_value_label)] = value;
     }
 }
@@ -178,7 +169,7 @@ void TResult_group::Write(const TResult_texts& t)
     QLabel* title = captions_[Inductance_row - 1];
     title->setText(caption);
     title->setStatusTip(caption);
-    title->resize(title->sizeHint().width(), Label_height);
+    title->resize(title->sizeHint().width(), Caption_height);
     Value(31)->setStatusTip(caption);
 }
 

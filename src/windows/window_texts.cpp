@@ -1,5 +1,7 @@
 #include "window_texts.h"
 
+#include "classic_window.h"
+
 #include <array>
 #include <string_view>
 #include <utility>
@@ -62,7 +64,7 @@ QString Window_text(TWindow_text id)
 {
     for (const auto& [key, text] : Texts) {
         if (key == id) {
-            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            return Qt_text(text);
         }
     }
     return {};
