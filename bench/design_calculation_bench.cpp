@@ -2,26 +2,20 @@
 
 #include "calc/design_calculation.h"
 #include "calc/result_texts.h"
+#include "input/design_fields_reader.h"
+#include "input/field_texts.h"
 
 #include <benchmark/benchmark.h>
+
+#include <variant>
 
 namespace ostrelta {
 namespace {
 
+// The worked example as a window fills it in and reads it.
 TDesign_input Worked_example()
 {
-    TDesign_input input;
-    input.U_supply = 310;
-    input.U_rise_pct = 20;
-    input.B_sat = 0.38f;
-    input.mu_eff = 2000;
-    input.F_kHz = 50;
-    input.U_load = {50, 25, 10, 6, 40};
-    input.I_load = {3, 1, 1, 0.5f, 0.3f};
-    input.D_outer = 40;
-    input.d_inner = 25;
-    input.h_height = 11;
-    return input;
+    return std::get<TValidated_design>(Read_design_fields(Example_field_texts("."), ".")).input;
 }
 
 // A balance far above the start: the search spends every pass and falls back.
@@ -34,6 +28,29 @@ TDesign_input Search_out_of_reach()
     input.l_mean = 5;
     input.F_kHz = 500;
     input.B_sat = 1;
+    return input;
+}
+
+// A 10 W load on a small core: the band is narrower than one step, and the
+// trial power alternates between two neighbours until the passes are spent.
+TDesign_input Search_alternates()
+{
+    TDesign_input input = Worked_example();
+    input.D_outer = input.d_inner = input.h_height = 0;
+    input.S_window = 0.12f;
+    input.S_core = 0.1f;
+    input.l_mean = 5;
+    input.U_load = {10, 0, 0, 0, 0};
+    input.I_load = {1, 0, 0, 0, 0};
+    return input;
+}
+
+// A 10 MW load: adding or taking 0.5 W no longer changes the trial power.
+TDesign_input Search_saturated()
+{
+    TDesign_input input = Search_out_of_reach();
+    input.U_load = {5000, 0, 0, 0, 0};
+    input.I_load = {2000, 0, 0, 0, 0};
     return input;
 }
 
@@ -58,6 +75,18 @@ void BM_search_spends_every_pass(benchmark::State& state)
     Run_with_texts(state, Search_out_of_reach(), TCore_entry_mode::Manual);
 }
 BENCHMARK(BM_search_spends_every_pass)->Unit(benchmark::kMillisecond);
+
+void BM_search_alternates(benchmark::State& state)
+{
+    Run_with_texts(state, Search_alternates(), TCore_entry_mode::Manual);
+}
+BENCHMARK(BM_search_alternates)->Unit(benchmark::kMicrosecond);
+
+void BM_search_saturated(benchmark::State& state)
+{
+    Run_with_texts(state, Search_saturated(), TCore_entry_mode::Manual);
+}
+BENCHMARK(BM_search_saturated)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace ostrelta

@@ -8,6 +8,7 @@ namespace ostrelta {
 namespace {
 
 // Every text the calculation gives the user, keyed by its identifier.
+// clang-format off
 constexpr std::array<std::pair<TCalc_text, std::string_view>, 37> Texts{{
     {TCalc_text::No_load,
      "Трансформатор T2 должен работать на нагрузку. Заполните, пожалуйста, как минимум одну пару соответствующих полей ввода строк \"Напряжение(я), подводимое(ые) к нагрузке Uн, B\" и \"Ток(и), подводимый(ые) к нагрузке Iн, A\". При этом произведение токов и напряжений должно быть не менее 25 ВА, но не более 5000 ВА."},
@@ -56,6 +57,7 @@ constexpr std::array<std::pair<TCalc_text, std::string_view>, 37> Texts{{
     {TCalc_text::Output_wire_4, "Диаметр провода 4 вторичной обмотки Т2 d2-4, мм"},
     {TCalc_text::Output_wire_5, "Диаметр провода 5 вторичной обмотки Т2 d2-5, мм"},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -26,8 +26,8 @@ TCalc_text Text_of(TCalculation_message message)
 
 bool Is_warning(TCalculation_message message)
 {
-    return message == TCalculation_message::Overall_margin_low
-        || message == TCalculation_message::Triangular_current_high;
+    return message == TCalculation_message::Overall_margin_low ||
+           message == TCalculation_message::Triangular_current_high;
 }
 
 std::string_view Message_identifier(TCalculation_message message)

@@ -101,8 +101,8 @@ TCalculation_outcome Run_design_calculation(const TDesign_input& input, TConvert
     }
 
     // Stage 7: primary winding.
-    const TPrimary_winding primary = Primary_winding(r.U_supply_max, r.f_Hz, r.B_work, r.S_core, r.l_mean,
-                                                     input.mu_eff, r.P_used, Topology_parameters(topology));
+    const TPrimary_winding primary = Primary_winding(r.U_supply_max, r.f_Hz, r.B_work, r.S_core, r.l_mean, input.mu_eff,
+                                                     r.P_used, Topology_parameters(topology));
     r.U1 = primary.U1;
     r.w1 = primary.w1;
     r.L1 = primary.L1;

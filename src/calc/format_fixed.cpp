@@ -19,8 +19,8 @@ struct TDecimal {
 // up on the first dropped one.
 TDecimal Round_to(const TDecimal_expansion& expansion, int count)
 {
-    const bool round_up = count >= 0 && count < Expansion_digits
-                          && expansion.digits[static_cast<std::size_t>(count)] >= '5';
+    const bool round_up =
+        count >= 0 && count < Expansion_digits && expansion.digits[static_cast<std::size_t>(count)] >= '5';
     if (count <= 0) {
         // No digit is kept: the value becomes 0, or one unit of the last kept place.
         return {round_up ? "1" : "", expansion.exponent - count + 1};

@@ -2,6 +2,7 @@
 
 #include "design_results.h"
 #include "extended_arithmetic.h"
+#include "trial_repeat_watch.h"
 
 namespace ostrelta {
 
@@ -24,16 +25,37 @@ TTrial Evaluate_trial(float P_trial, ext core_product, float efficiency)
 
 }  // namespace
 
-TOverall_power_search Overall_power_search(float S_core, float S_window, float f_Hz, float B_work,
-                                           float efficiency, float P_load)
+TOverall_power_search Overall_power_search(float S_core, float S_window, float f_Hz, float B_work, float efficiency,
+                                           float P_load)
+{
+    return Overall_power_search_with(S_core, S_window, f_Hz, B_work, efficiency, P_load, Search_pass_limit,
+                                     TSearch_passes::Skip_repeated_cycles);
+}
+
+TOverall_power_search Overall_power_search_with(float S_core, float S_window, float f_Hz, float B_work,
+                                                float efficiency, float P_load, long pass_limit, TSearch_passes passes)
 {
     const ext core_product = 2 * static_cast<ext>(S_core) * S_window * f_Hz * B_work;
 
     TOverall_power_search search{P_load, TDesign_results::Not_computed, TDesign_results::Not_computed, 0,
                                  TSearch_end::In_band};
     TTrial trial = Evaluate_trial(search.P_trial, core_product, efficiency);
+    TTrial_repeat_watch watch;
 
-    for (long pass = 1; pass <= Search_pass_limit; ++pass) {
+    long pass = 1;
+    while (pass <= pass_limit) {
+        if (passes == TSearch_passes::Skip_repeated_cycles) {
+            // A trial power seen at an earlier pass: this pass and those after
+            // it run the same cycle as the passes since then. Whole cycles end
+            // at the trial power they start from, with a step a pass.
+            const long skipped = watch.Skippable_passes(search.P_trial, pass, pass_limit);
+            search.cycle_length = watch.Period();
+            pass += skipped;
+            search.steps += skipped;
+            if (pass > pass_limit) {
+                break;
+            }
+        }
         if (!Fits_float(trial.P_overall)) {
             search.end = TSearch_end::Beyond_range;
             return search;
@@ -55,6 +77,7 @@ TOverall_power_search Overall_power_search(float S_core, float S_window, float f
         search.P_trial = next;
         ++search.steps;
         trial = Evaluate_trial(next, core_product, efficiency);
+        ++pass;
     }
 
     // The last pass's value is not compared: the passes are spent.

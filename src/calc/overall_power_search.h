@@ -17,12 +17,31 @@ struct TOverall_power_search {
     float P_overall;        // W
     long steps;             // trial power changes made
     TSearch_end end;
+    long cycle_length = 0;  // passes in the cycle of trial powers that was seen to repeat; 0 when none was
 };
 
 // Steps a trial power by 0.5 W from the load power until the overall power of
 // the core at the winding current density for that trial power agrees with it
 // within 2 %, for at most Search_pass_limit passes.
-TOverall_power_search Overall_power_search(float S_core, float S_window, float f_Hz, float B_work,
-                                           float efficiency, float P_load);
+//
+// The next trial power depends on the trial power alone, so once one repeats
+// (a band narrower than a step that the search alternates across, or a trial
+// power so large that 0.5 W no longer changes it) the remaining passes only
+// run the same cycle again. Those whole cycles are skipped; the outcome is
+// exactly that of running every pass.
+TOverall_power_search Overall_power_search(float S_core, float S_window, float f_Hz, float B_work, float efficiency,
+                                           float P_load);
+
+// How the passes of the search are run.
+enum class TSearch_passes {
+    Skip_repeated_cycles,  // as Overall_power_search does
+    Every_pass,            // each pass as written: the reference for the shortcut
+};
+
+// The search with a pass limit of its own, with or without skipping repeated
+// cycles. Overall_power_search is this with Search_pass_limit and
+// Skip_repeated_cycles.
+TOverall_power_search Overall_power_search_with(float S_core, float S_window, float f_Hz, float B_work,
+                                                float efficiency, float P_load, long pass_limit, TSearch_passes passes);
 
 }  // namespace ostrelta

@@ -17,8 +17,8 @@ std::optional<float> Round_hundredths(ext value)
     return Store(r * Ext_0_01);
 }
 
-TPrimary_winding Primary_winding(float U_supply_max, float f_Hz, float B_work, float S_core, float l_mean,
-                                 float mu_eff, float P_used, const TTopology_parameters& parameters)
+TPrimary_winding Primary_winding(float U_supply_max, float f_Hz, float B_work, float S_core, float l_mean, float mu_eff,
+                                 float P_used, const TTopology_parameters& parameters)
 {
     constexpr float n = TDesign_results::Not_computed;
     TPrimary_winding result{n, n, n, n, n, n, TPrimary_end::Beyond_range};

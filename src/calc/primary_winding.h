@@ -29,8 +29,8 @@ struct TPrimary_winding {
 // Primary voltage, turns, inductance and the two current components for the
 // topology's parameters. Values after the first one that cannot be formed
 // stay not computed (NaN).
-TPrimary_winding Primary_winding(float U_supply_max, float f_Hz, float B_work, float S_core, float l_mean,
-                                 float mu_eff, float P_used, const TTopology_parameters& parameters);
+TPrimary_winding Primary_winding(float U_supply_max, float f_Hz, float B_work, float S_core, float l_mean, float mu_eff,
+                                 float P_used, const TTopology_parameters& parameters);
 
 // Rounds to whole hundredths, half up, through a float-stored value times 100.
 // Empty when that value does not fit a float.

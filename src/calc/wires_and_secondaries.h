@@ -7,9 +7,9 @@
 namespace ostrelta {
 
 struct TWires_and_secondaries {
-    float d1;                                // mm
-    std::array<float, Output_count> w2;      // turns, fractional
-    std::array<float, Output_count> d2;      // mm
+    float d1;                            // mm
+    std::array<float, Output_count> w2;  // turns, fractional
+    std::array<float, Output_count> d2;  // mm
     // A secondary's turns do not fit a float (an enormous w1); the turns are
     // then not computed (NaN).
     bool beyond_range;

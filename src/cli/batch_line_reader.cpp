@@ -30,14 +30,38 @@ bool TBatch_line_reader::Value_other_than_text()
     }
 }
 
-bool TBatch_line_reader::null() { return Value_other_than_text(); }
-bool TBatch_line_reader::boolean(bool) { return Value_other_than_text(); }
-bool TBatch_line_reader::number_integer(number_integer_t) { return Value_other_than_text(); }
-bool TBatch_line_reader::number_unsigned(number_unsigned_t) { return Value_other_than_text(); }
-bool TBatch_line_reader::number_float(number_float_t, const string_t&) { return Value_other_than_text(); }
-bool TBatch_line_reader::binary(binary_t&) { return Value_other_than_text(); }
-bool TBatch_line_reader::start_array(std::size_t) { return Value_other_than_text(); }
-bool TBatch_line_reader::end_array() { return Fail(TCli_text::Line_not_json); }
+bool TBatch_line_reader::null()
+{
+    return Value_other_than_text();
+}
+bool TBatch_line_reader::boolean(bool)
+{
+    return Value_other_than_text();
+}
+bool TBatch_line_reader::number_integer(number_integer_t)
+{
+    return Value_other_than_text();
+}
+bool TBatch_line_reader::number_unsigned(number_unsigned_t)
+{
+    return Value_other_than_text();
+}
+bool TBatch_line_reader::number_float(number_float_t, const string_t&)
+{
+    return Value_other_than_text();
+}
+bool TBatch_line_reader::binary(binary_t&)
+{
+    return Value_other_than_text();
+}
+bool TBatch_line_reader::start_array(std::size_t)
+{
+    return Value_other_than_text();
+}
+bool TBatch_line_reader::end_array()
+{
+    return Fail(TCli_text::Line_not_json);
+}
 
 bool TBatch_line_reader::string(string_t& value)
 {

@@ -73,7 +73,9 @@ int Run_batch(std::istream& in, std::ostream& out, const TDesign_defaults& defau
             }
         }
     }
-    out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+    if (!pending.empty()) {
+        out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+    }
     out.flush();
     return in.bad() || !out ? 74 : 0;
 }

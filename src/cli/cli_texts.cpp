@@ -8,6 +8,7 @@ namespace ostrelta {
 namespace {
 
 // Every text of the command-line calculator, keyed by its identifier.
+// clang-format off
 constexpr std::array<std::pair<TCli_text, std::string_view>, 16> Texts{{
     {TCli_text::Help,
      R"(Использование: ostrelta-calc [ПАРАМЕТРЫ] [ИМЯ=ТЕКСТ ...]
@@ -61,6 +62,7 @@ constexpr std::array<std::pair<TCli_text, std::string_view>, 16> Texts{{
     {TCli_text::Fields_not_object, "значение fields должно быть объектом"},
     {TCli_text::Field_text_not_text, "текст поля должен быть строкой"},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -20,10 +20,10 @@ enum class TReport_status {
 // Everything one design request yields, from the field texts to the result texts.
 struct TDesign_report {
     TReport_status status = TReport_status::Silent;
-    std::optional<TCore_entry_mode> mode;        // when the fields were accepted
-    std::string rejection;                       // when rejected
-    std::optional<TCalculation_outcome> outcome; // when the calculation ran
-    std::optional<TResult_texts> texts;          // when Ok
+    std::optional<TCore_entry_mode> mode;         // when the fields were accepted
+    std::string rejection;                        // when rejected
+    std::optional<TCalculation_outcome> outcome;  // when the calculation ran
+    std::optional<TResult_texts> texts;           // when Ok
 };
 
 // Reads the field texts as a window does and runs the calculation on them.

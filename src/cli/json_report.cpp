@@ -35,8 +35,7 @@ json Json_float(float value)
 // lookup is needed.
 class TObject_builder {
 public:
-    explicit TObject_builder(std::size_t members)
-        : object_(json::object())
+    explicit TObject_builder(std::size_t members) : object_(json::object())
     {
         object_.get_ref<json::object_t&>().reserve(members);
     }

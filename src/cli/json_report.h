@@ -6,15 +6,15 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace ostrelta {
 
 // JSON objects whose keys keep the order written and whose numbers are floats,
 // so that a result is written with the shortest digits that read back to it.
-using TReport_json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t,
-                                          std::uint64_t, float>;
+using TReport_json =
+    nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t, std::uint64_t, float>;
 
 // The report as one JSON object: status, core_entry_mode, rejection,
 // warnings, error, the computed results (each number written so that it reads

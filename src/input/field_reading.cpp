@@ -30,16 +30,12 @@ TField_limits Limits_of(TInput_field field)
     switch (field) {
     case TInput_field::U_supply:
         return {TBound{2000.0f, T::Supply_too_big}, TBound{3.5f, T::Supply_too_small}, T::Supply_zero};
-    case TInput_field::U_rise_pct:
-        return {TBound{100.0f, T::Rise_too_big}, {}, {}};
-    case TInput_field::B_sat:
-        return {TBound{100.0f, T::Saturation_too_big}, {}, T::Saturation_zero};
-    case TInput_field::mu_eff:
-        return {TBound{1000000.0f, T::Permeability_too_big}, {}, T::Permeability_zero};
+    case TInput_field::U_rise_pct: return {TBound{100.0f, T::Rise_too_big}, {}, {}};
+    case TInput_field::B_sat: return {TBound{100.0f, T::Saturation_too_big}, {}, T::Saturation_zero};
+    case TInput_field::mu_eff: return {TBound{1000000.0f, T::Permeability_too_big}, {}, T::Permeability_zero};
     case TInput_field::F_kHz:
         return {TBound{500.0f, T::Frequency_too_big}, TBound{4.0f, T::Frequency_too_small}, T::Frequency_zero};
-    default:
-        break;
+    default: break;
     }
     const int index = Field_index(field);
     if (index >= Field_index(TInput_field::D_outer)) {
@@ -87,7 +83,7 @@ TField_reading Read_field(TInput_field field, std::string_view text, std::string
         // field's negative-value message, a positive one with the field's
         // too-big message, or, in the core dimension fields, which have no
         // upper bound, with the too-big message written for them.
-        const TInput_text message = *number < 0 ? TInput_text::Negative
+        const TInput_text message = *number < 0    ? TInput_text::Negative
                                     : limits.upper ? limits.upper->message
                                                    : TInput_text::Core_value_too_big;
         return TInput_rejection{Field_message(message, field)};

@@ -32,12 +32,14 @@ TField_texts Example_field_texts(std::string_view separator)
 {
     // In field order: supply, rise, B, µ, F, the five load voltages, the five
     // load currents, D, d, h, and the three manual core values left at zero.
+    // clang-format off
     constexpr TField_values values{
         310, 20, 0.38, 2000, 50,
         50, 25, 10, 6, 40,
         3, 1, 1, 0.5, 0.3,
         40, 25, 11, 0, 0, 0,
     };
+    // clang-format on
     return Texts_of(values, separator);
 }
 

@@ -13,8 +13,8 @@ constexpr int Significant_digits = 15;
 std::string General_number_text(double value, std::string_view separator)
 {
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                         Significant_digits);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, Significant_digits);
     std::string text;
     if (ec != std::errc{}) {
         return text;

@@ -16,6 +16,7 @@ struct TField_words {
 
 // Every user-visible text of the input layer. The field words are in reading
 // order, so that position i belongs to Field_at(i).
+// clang-format off
 constexpr std::array<TField_words, Field_count> Field_words{{
     {"Постоянное напряжение, питающее преобразователь Uпит, В",
      "напряжения"},
@@ -60,10 +61,12 @@ constexpr std::array<TField_words, Field_count> Field_words{{
     {"Длина средней линии магнитопровода lср.л, мм",
      "длины средней линии магнитопровода"},
 }};
+// clang-format on
 
 // Core_value_too_big answers a positive value in a core dimension field that
 // is too large to be held as a float at all; those fields have no upper
 // bound of their own, so the text names no limit.
+// clang-format off
 constexpr std::array<std::pair<TInput_text, std::string_view>, 30> Texts{{
     {TInput_text::Non_numeric,
      "В поле ввода \"{title}\" введены нечисловые данные. Введите, пожалуйста, число."},
@@ -126,6 +129,7 @@ constexpr std::array<std::pair<TInput_text, std::string_view>, 30> Texts{{
     {TInput_text::Core_section_and_path_zero,
      "В поля ввода \"Площадь сечения выбранного магнитопровода Sc, см2\" и \"Длина средней линии магнитопровода lср.л, мм\" введены равные нулям значения Sc и lср.л магнитопровода, а это недопустимо. Программа такие данные обрабатывать не будет."},
 }};
+// clang-format on
 
 void Replace_all(std::string& text, std::string_view placeholder, std::string_view value)
 {

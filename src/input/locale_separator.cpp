@@ -46,9 +46,8 @@ std::string Decimal_separator_of_locale(const std::string& locale_name)
 
 std::string Locale_decimal_separator()
 {
-    return Decimal_separator_of_locale(Numeric_locale_name(Environment_value("LC_ALL"),
-                                                           Environment_value("LC_NUMERIC"),
-                                                           Environment_value("LANG")));
+    return Decimal_separator_of_locale(
+        Numeric_locale_name(Environment_value("LC_ALL"), Environment_value("LC_NUMERIC"), Environment_value("LANG")));
 }
 
 }  // namespace ostrelta

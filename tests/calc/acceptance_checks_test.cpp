@@ -12,8 +12,14 @@ namespace {
 
 using Msg = TCalculation_message;
 
-float Above(float x) { return std::nextafter(x, std::numeric_limits<float>::infinity()); }
-float Below(float x) { return std::nextafter(x, -std::numeric_limits<float>::infinity()); }
+float Above(float x)
+{
+    return std::nextafter(x, std::numeric_limits<float>::infinity());
+}
+float Below(float x)
+{
+    return std::nextafter(x, -std::numeric_limits<float>::infinity());
+}
 
 TEST(OverallPowerCheck, EqualPowersAreTheirOwnError)
 {

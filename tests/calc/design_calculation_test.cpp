@@ -59,6 +59,7 @@ TDesign_input No_load_input()
     return input;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Designs, RunEnding,
     ::testing::Values(
@@ -74,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         TEnding_case{"ExactlyTwentyFiveWatts", Example_with_single_load(25, 1), TCore_entry_mode::Toroidal,
                      {Msg::Triangular_current_high}, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RunEnding, NoLoadSetsOnlyTheLoadPower)
 {

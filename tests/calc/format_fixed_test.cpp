@@ -35,6 +35,7 @@ TEST_P(FormatFixed, WritesTheLocaleSeparator)
     EXPECT_EQ(Format_fixed(c.value, c.precision, c.decimals, "."), point_text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, FormatFixed,
     ::testing::Values(
@@ -62,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         TFormat_case{"ExponentFormDropsTrailingZeros", 2.0e10f, 10, 0, "2E10"},
         TFormat_case{"ExponentFormOfANegativeValue", -3.0e12f, 10, 1, "-3,000000053E12"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(FormatFixedExtremes, LargestFloatInExponentForm)
 {

@@ -21,9 +21,10 @@ using Topology = TConverter_topology;
 
 std::vector<float> Stored_values(const TDesign_results& r)
 {
-    std::vector<float> values{r.P_load, r.U_supply_max, r.efficiency, r.efficiency_pct, r.f_Hz, r.P_used,
-                              r.S_window, r.S_core, r.l_mean, r.B_work, r.P_trial, r.current_density,
-                              r.P_overall, r.U1, r.w1, r.L1, r.L1_mH, r.I1_rect, r.I1_tri, r.I1_max, r.d1};
+    std::vector<float> values{
+        r.P_load, r.U_supply_max, r.efficiency, r.efficiency_pct,  r.f_Hz,      r.P_used, r.S_window, r.S_core,
+        r.l_mean, r.B_work,       r.P_trial,    r.current_density, r.P_overall, r.U1,     r.w1,       r.L1,
+        r.L1_mH,  r.I1_rect,      r.I1_tri,     r.I1_max,          r.d1};
     values.insert(values.end(), r.w2.begin(), r.w2.end());
     values.insert(values.end(), r.d2.begin(), r.d2.end());
     return values;
@@ -111,8 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The trial power steps down to zero and below on a core far too small.
         TUnworkable_case{"TinyCoreCollapsesTheSearch", Example_with_manual_core(1e-6f, 1e-6f, 5), Manual,
                          Topology::Bridge_floor, Msg::Overall_below_used},
-        TUnworkable_case{"TinyCoreUnderAFewWatts", With_load(Example_with_manual_core(1e-6f, 1e-6f, 5), 5, 2),
-                         Manual, Topology::Bridge_floor, Msg::Load_below_25W},
+        TUnworkable_case{"TinyCoreUnderAFewWatts", With_load(Example_with_manual_core(1e-6f, 1e-6f, 5), 5, 2), Manual,
+                         Topology::Bridge_floor, Msg::Load_below_25W},
         TUnworkable_case{"TrialPowerReachesExactlyZero", With_load(Example_with_manual_core(1e-6f, 1e-6f, 5), 25, 1),
                          Manual, Topology::With_average_conclusion, Msg::Overall_below_used},
         // Core values and powers beyond the float range.
@@ -130,8 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                          Topology::Bridge_floor, Msg::Overall_below_used},
         // An inductance of zero leaves the triangular current undefined; the
         // limit on the inductance holds.
-        TUnworkable_case{"InductanceOfZero", With_mu(1e-45f), Toroidal, Topology::Bridge_floor,
-                         Msg::L1_below_1nH}),
+        TUnworkable_case{"InductanceOfZero", With_mu(1e-45f), Toroidal, Topology::Bridge_floor, Msg::L1_below_1nH}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UnworkableInput, NonPositiveEfficiencyLeavesTheUsedPowerUncomputed)
@@ -189,7 +189,8 @@ TEST(UnworkableInput, SweepOfExtremeInputsNeverShowsANonFiniteValue)
         const bool toroidal = std::bernoulli_distribution(0.5)(random);
         if (toroidal) {
             input.d_inner = log_uniform(1e-45f, 1e38f);
-            input.D_outer = std::max(log_uniform(1e-45f, 3e38f), std::nextafter(input.d_inner, std::numeric_limits<float>::max()));
+            input.D_outer =
+                std::max(log_uniform(1e-45f, 3e38f), std::nextafter(input.d_inner, std::numeric_limits<float>::max()));
             input.h_height = log_uniform(1e-45f, 3e38f);
         } else {
             input.S_window = log_uniform(1e-45f, 3e38f);
@@ -208,8 +209,8 @@ TEST(UnworkableInput, SweepOfExtremeInputsNeverShowsANonFiniteValue)
             ASSERT_TRUE(std::isfinite(value));
         }
         const TResult_texts t = Result_texts(outcome.results, ",");
-        for (const std::string& text : {t.P_load, t.P_used, t.P_overall, t.efficiency_pct, t.U1, t.I1_max, t.w1,
-                                        t.L1, t.d1, t.S_window, t.S_core, t.l_mean}) {
+        for (const std::string& text : {t.P_load, t.P_used, t.P_overall, t.efficiency_pct, t.U1, t.I1_max, t.w1, t.L1,
+                                        t.d1, t.S_window, t.S_core, t.l_mean}) {
             ASSERT_EQ(text.find_first_of("NI"), std::string::npos) << text;
         }
     }

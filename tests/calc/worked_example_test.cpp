@@ -21,12 +21,12 @@ struct TTopology_case {
 };
 
 const TTopology_case Topology_cases[] = {
-    {"HalfBridge", TConverter_topology::Bridge_floor, 184.39999f, 47.055820f, 0.0044966307f, 4.4966307f, 1.11f,
-     0.21f, 1.32f, 0.68934751f, "184,4", "1,32", "1,11", "0,21", "47", "4,497", "0,69"},
-    {"FullBridge", TConverter_topology::Bridge, 370.39999f, 94.519936f, 0.018142927f, 18.142927f, 0.55f, 0.10f,
-     0.65f, 0.48373544f, "370,4", "0,65", "0,55", "0,10", "95", "18,143", "0,48"},
-    {"CentreTapped", TConverter_topology::With_average_conclusion, 743.20001f, 189.65231f, 0.073042698f,
-     73.042702f, 0.55f, 0.10f, 0.65f, 0.48373544f, "743,2", "0,65", "0,55", "0,10", "190", "73,043", "0,48"},
+    {"HalfBridge", TConverter_topology::Bridge_floor, 184.39999f, 47.055820f, 0.0044966307f, 4.4966307f, 1.11f, 0.21f,
+     1.32f, 0.68934751f, "184,4", "1,32", "1,11", "0,21", "47", "4,497", "0,69"},
+    {"FullBridge", TConverter_topology::Bridge, 370.39999f, 94.519936f, 0.018142927f, 18.142927f, 0.55f, 0.10f, 0.65f,
+     0.48373544f, "370,4", "0,65", "0,55", "0,10", "95", "18,143", "0,48"},
+    {"CentreTapped", TConverter_topology::With_average_conclusion, 743.20001f, 189.65231f, 0.073042698f, 73.042702f,
+     0.55f, 0.10f, 0.65f, 0.48373544f, "743,2", "0,65", "0,55", "0,10", "190", "73,043", "0,48"},
 };
 
 class WorkedExample : public ::testing::TestWithParam<TTopology_case> {};
@@ -34,7 +34,8 @@ class WorkedExample : public ::testing::TestWithParam<TTopology_case> {};
 TEST_P(WorkedExample, StoresEveryResultAsTheExactFloat)
 {
     const TTopology_case& c = GetParam();
-    const TCalculation_outcome outcome = Run_design_calculation(Example_input(), c.topology, TCore_entry_mode::Toroidal);
+    const TCalculation_outcome outcome =
+        Run_design_calculation(Example_input(), c.topology, TCore_entry_mode::Toroidal);
     const TDesign_results& r = outcome.results;
 
     EXPECT_SAME_FLOAT(r.P_load, 200.0f);
@@ -82,7 +83,8 @@ TEST_P(WorkedExample, EndsWithOnlyTheTriangularCurrentWarning)
 TEST_P(WorkedExample, ShowsTheTextsOfEveryResultRow)
 {
     const TTopology_case& c = GetParam();
-    const TCalculation_outcome outcome = Run_design_calculation(Example_input(), c.topology, TCore_entry_mode::Toroidal);
+    const TCalculation_outcome outcome =
+        Run_design_calculation(Example_input(), c.topology, TCore_entry_mode::Toroidal);
     const TResult_texts t = Result_texts(outcome.results, ",");
 
     EXPECT_EQ(t.P_load, "200,0");

@@ -141,8 +141,8 @@ TEST(JsonOutput, ExampleNumbersReadBackToTheIdenticalFloats)
 
 TEST(JsonOutput, ErrorKeepsTheResultsOfTheStagesRun)
 {
-    const TProcess_result run = Calc({"--example", "--json", "U_load1=100", "I_load1=60", "U_load2=0", "U_load3=0",
-                                      "U_load4=0", "U_load5=0"});
+    const TProcess_result run =
+        Calc({"--example", "--json", "U_load1=100", "I_load1=60", "U_load2=0", "U_load3=0", "U_load4=0", "U_load5=0"});
     EXPECT_EQ(run.exit_status, 1);
     const json object = json::parse(run.out);
     EXPECT_EQ(object["status"], "error");

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <cfloat>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -149,8 +149,7 @@ std::vector<TField_case> Every_field_message()
         if (field < F::D_outer) {
             cases.push_back({"TooBig_" + name, field, "1e30", Too_big_messages[index]});
         } else {
-            cases.push_back({"BeyondFloat_" + name, field, "1e39",
-                             Core_too_big_messages[index - At(F::D_outer)]});
+            cases.push_back({"BeyondFloat_" + name, field, "1e39", Core_too_big_messages[index - At(F::D_outer)]});
         }
     }
     return cases;

@@ -19,14 +19,14 @@ namespace {
 TEST(FieldTexts, InitialTextsAreZeroWithFifteenPercentRise)
 {
     const TField_texts expected{"0", "15", "0", "0", "0", "0", "0", "0", "0", "0", "0",
-                                "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
+                                "0", "0",  "0", "0", "0", "0", "0", "0", "0", "0"};
     EXPECT_EQ(Initial_field_texts(), expected);
 }
 
 TEST(FieldTexts, ExampleWritesFractionsWithTheGivenSeparator)
 {
-    const TField_texts comma{"310", "20", "0,38", "2000", "50", "50", "25", "10", "6",  "40", "3",
-                             "1",   "1",  "0,5",  "0,3",  "40", "25", "11", "0",  "0",  "0"};
+    const TField_texts comma{"310", "20", "0,38", "2000", "50", "50", "25", "10", "6", "40", "3",
+                             "1",   "1",  "0,5",  "0,3",  "40", "25", "11", "0",  "0", "0"};
     EXPECT_EQ(Example_field_texts(","), comma);
 
     const TField_texts point = Example_field_texts(".");

@@ -13,9 +13,9 @@ namespace {
 TEST(FieldNames, NameEveryFieldInReadingOrder)
 {
     constexpr std::array<std::string_view, Field_count> expected{
-        "U_supply", "U_rise_pct", "B_sat",   "mu_eff",  "F_kHz",    "U_load1", "U_load2",
-        "U_load3",  "U_load4",    "U_load5", "I_load1", "I_load2",  "I_load3", "I_load4",
-        "I_load5",  "D_outer",    "d_inner", "h_height", "S_window", "S_core", "l_mean",
+        "U_supply", "U_rise_pct", "B_sat",   "mu_eff",   "F_kHz",    "U_load1", "U_load2",
+        "U_load3",  "U_load4",    "U_load5", "I_load1",  "I_load2",  "I_load3", "I_load4",
+        "I_load5",  "D_outer",    "d_inner", "h_height", "S_window", "S_core",  "l_mean",
     };
     for (int i = 0; i < Field_count; ++i) {
         const TInput_field field = Field_at(i);

@@ -8,12 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <array>
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,9 +35,9 @@ bool Locale_available(const char* name)
     return true;
 }
 
-#define SKIP_WITHOUT_LOCALE(name)                                      \
-    if (!Locale_available(name)) {                                     \
-        GTEST_SKIP() << "locale " << (name) << " is not installed";    \
+#define SKIP_WITHOUT_LOCALE(name)                                                                                      \
+    if (!Locale_available(name)) {                                                                                     \
+        GTEST_SKIP() << "locale " << (name) << " is not installed";                                                    \
     }
 
 struct TName_case {
@@ -67,8 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TName_case{"AllSet", "de_DE.UTF-8", "ru_RU.UTF-8", "en_US.UTF-8", "de_DE.UTF-8"},
                       TName_case{"NumericBeforeLang", "", "ru_RU.UTF-8", "en_US.UTF-8", "ru_RU.UTF-8"},
                       TName_case{"LangLast", "", "", "ru_RU.UTF-8", "ru_RU.UTF-8"},
-                      TName_case{"OnlyAll", "POSIX", "", "", "POSIX"},
-                      TName_case{"NoneSetIsC", "", "", "", "C"}),
+                      TName_case{"OnlyAll", "POSIX", "", "", "POSIX"}, TName_case{"NoneSetIsC", "", "", "", "C"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DecimalSeparatorOfLocale, IsAPointInTheStandardLocales)

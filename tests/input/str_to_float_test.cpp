@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
