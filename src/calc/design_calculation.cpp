@@ -27,6 +27,9 @@ using Msg = TCalculation_message;
 //     load power itself the core gave less than 0.98 of it, so below the used
 //     power), or primary values beyond the float range (a vanishing
 //     cross-section): the core is too small for the used power.
+// An inductance of zero, or so small that the triangular current leaves the
+// float range, is below 1 nH, so one of the limits always holds for it; the
+// current shape is then not judged.
 Msg Unworkable_design_error(const TDesign_results& r, Msg stage_error)
 {
     return First_limit_error(r).value_or(stage_error);
