@@ -32,8 +32,6 @@ public:
     void Open_faq();
     void Visit_author_site();
 
-    THint_tracker* Hints() const { return hints_; }
-
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -21,7 +21,6 @@ class TResult_group final : public TFramed_group {
 public:
     TResult_group(const TWindow_variant& variant, QWidget* parent);
 
-    QWidget* Curtain() const { return curtain_; }
     void Raise_curtain();
     void Lower_curtain();
     bool Curtain_down() const;
